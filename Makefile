@@ -1,0 +1,29 @@
+# Front door. `make test` is what CI runs; `make demo` shows the main job.
+.PHONY: all bootstrap build test demo clean native win32 win64
+
+PRESETS := native win64 win32
+
+all: build
+
+bootstrap:
+	@tools/bootstrap
+
+build/%/build.ninja: CMakePresets.json
+	@cmake --preset $* >/dev/null
+
+native win32 win64: bootstrap
+	@cmake --preset $@ >/dev/null
+	@cmake --build --preset $@
+
+build: native win32 win64
+
+test: build
+	ctest --preset native
+	ctest --preset win64
+	tools/check-dll build/win32/bin/*.dll
+
+demo: bootstrap win64
+	@tools/demo
+
+clean:
+	rm -rf build

@@ -1,0 +1,8 @@
+// Wendrel: the CSV list exporter (list mode 3).
+#include "listexport/ListExportEntry.h"
+#include "plugin/Descriptors.h"
+#include "plugin/PluginExports.h"
+
+std::int32_t PLUGIN_CALL GetPluginInterfalce(void* Info) { return FillDescriptor(Info, WendrelInfo); }
+
+std::int32_t PLUGIN_CALL ExecutePlugin(const char* Block, std::int32_t Size) { return ExecuteListExport(Block, Size, 3); }
