@@ -1,0 +1,21 @@
+// The root classes the subsystems derive from: TObject, and TComponent with
+// an owner that releases what it owns when it goes.
+#pragma once
+#include <memory>
+#include <vector>
+
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
+class TComponent : public TObject {
+public:
+    explicit TComponent(TComponent* AOwner) : FOwner(AOwner) {}
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+    TComponent* Owner() const { return FOwner; }
+
+private:
+    TComponent* FOwner;
+};

@@ -1,0 +1,81 @@
+// TSearchFileList: walks one folder or a folder tree, filters entry names with
+// a mask list, reports every fitting entry through OnFileFind and collects the
+// accepted paths. TSearchFile is the walker of one folder.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Component.h"
+#include "platform/SearchRec.h"
+#include "platform/StringList.h"
+
+// Sender, FileName (full path), FileRec (a copy), Data, var AddList, var DoCancel.
+using TFindFileList =
+    std::function<void(TObject* Sender, const std::string& FileName, TSearchRec FileRec, void* Data, bool& AddList,
+                       bool& DoCancel)>;
+// FileName, FileRec, Data, var DoCancel.
+using TSearchFileEvent =
+    std::function<void(const std::string& FileName, TSearchRec FileRec, void* Data, bool& DoCancel)>;
+
+class TSearchFile : public TObject {
+public:
+    TSearchFile();
+
+    const std::string& Path() const { return FPath; }
+    void SetPath(const std::string& Value);          // separator rule
+    const std::string& Pattern() const { return FPattern; }
+    void SetPattern(const std::string& Value);       // empty becomes "*.*"
+
+    bool SearchDirectoryName = false;
+    bool SearchSubDirectory = true;
+    bool DirectorySearchMode = false;
+    TSearchFileEvent OnFind;
+
+    // True when the walk was cancelled here or in any folder below.
+    bool Walk(void* Data);
+
+protected:
+    virtual void DoFind(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& DoCancel);
+
+private:
+    std::string FPath;
+    std::string FPattern = "*.*";
+    std::unique_ptr<TSearchFile> FSubWalker;
+};
+
+class TSearchFileList : public TComponent {
+public:
+    explicit TSearchFileList(TComponent* AOwner);
+
+    TFindFileList OnFileFind;
+    const std::string& Directory() const { return FDirectory; }
+    void SetDirectory(const std::string& Value);     // separator rule
+    const std::string& FileName() const { return FFileName; }
+    void SetFileName(const std::string& Value);      // empty becomes "*.*"
+    bool SearchDirectoryName = false;
+    bool SearchSubDirectory = false;
+    bool DirectorySearchMode = false;
+
+    // Collects into FoundList, appends it to List (may be null), returns the count.
+    int Search(TStringList* List, void* Data);
+
+    TStringList* FoundList() const { return FFoundList.get(); }  // null before the first Search
+    int FoundCount() const { return FFoundCount; }
+    void* SearchData() const { return FSearchData; }
+
+protected:
+    virtual void DoFileFind(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& AddList,
+                            bool& DoCancel);
+
+private:
+    void FilterEntry(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& DoCancel);
+    void FilterFileEntry(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& DoCancel);
+
+    std::string FDirectory;
+    std::string FFileName = "*.*";
+    std::unique_ptr<TStringList> FFoundList;
+    int FFoundCount = 0;
+    void* FSearchData = nullptr;
+};

@@ -1,0 +1,107 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/FileIO.h"
+
+void RequireCodePage932() {
+    if (::GetACP() != 932) {
+        std::fprintf(stderr, "the ANSI code page is %u, not 932: run under tools/wine-run\n", ::GetACP());
+        std::exit(3);
+    }
+}
+
+std::string BinDir() {
+    std::string self(MAX_PATH * 4, '\0');
+    self.resize(::GetModuleFileNameA(nullptr, &self[0], static_cast<DWORD>(self.size())));
+    return self.substr(0, self.find_last_of('\\') + 1);
+}
+
+TempFolder::TempFolder(const std::string& Prefix) {
+    RequireCodePage932();
+    char temp[MAX_PATH + 1];
+    DWORD n = ::GetTempPathA(sizeof temp, temp);
+    std::string base(temp, n);
+    static unsigned counter = 0;
+    for (;;) {
+        FPath = base + Prefix + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++counter) + "\\";
+        if (::CreateDirectoryA(FPath.substr(0, FPath.size() - 1).c_str(), nullptr)) break;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS) {
+            ADD_FAILURE() << "cannot create " << FPath;
+            break;
+        }
+    }
+}
+
+TempFolder::~TempFolder() { RemoveTree(FPath); }
+
+void RemoveTree(const std::string& Path) {
+    std::string dir = Path;
+    if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((dir + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string full = dir + "\\" + name;
+            ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            bool link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !link) RemoveTree(full);
+            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ::RemoveDirectoryA(full.c_str());
+            else ::DeleteFileA(full.c_str());
+        } while (::FindNextFileA(find, &data));
+        ::FindClose(find);
+    }
+    ::SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectoryA(dir.c_str());
+}
+
+void WriteTextFile(const std::string& Path, const std::string& Bytes) { WriteFileBytes(Path, Bytes); }
+
+std::string ReadTextFile(const std::string& Path) {
+    try {
+        return ReadFileBytes(Path);
+    } catch (const PlatformError&) {
+        return std::string();
+    }
+}
+
+bool PathExists(const std::string& Path) { return ::GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+RecorderLog::RecorderLog() : FFolder("rec"), FLog(FFolder / "recorder.log") {
+    ::SetEnvironmentVariableA("PLUGTEST_RECORDER_LOG", FLog.c_str());
+}
+
+RecorderLog::~RecorderLog() { ::SetEnvironmentVariableA("PLUGTEST_RECORDER_LOG", nullptr); }
+
+std::vector<std::string> RecorderLog::Lines(std::size_t Expected, DWORD TimeoutMs) const {
+    std::vector<std::string> lines;
+    DWORD start = ::GetTickCount();
+    for (;;) {
+        lines.clear();
+        std::string text = ReadTextFile(FLog);
+        std::size_t at = 0;
+        for (std::size_t eol; (eol = text.find("\r\n", at)) != std::string::npos; at = eol + 2)
+            lines.push_back(text.substr(at, eol - at));
+        if (lines.size() >= Expected || ::GetTickCount() - start > TimeoutMs) return lines;
+        ::Sleep(50);
+    }
+}
+
+std::string Escaped(const std::string& Bytes) {
+    std::string out;
+    for (unsigned char c : Bytes) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02x", c);
+            out += buf;
+        }
+    }
+    return out;
+}
