@@ -28,7 +28,7 @@ TEST(SplitArgumentBlock, Table) {
         {"negative size", std::string("A\0", 2), -5, {}},
         {"first byte NUL", std::string("\0A\0", 3), kOwn, {}},
         {"size cuts before the NUL", std::string("AB\0", 3), 2, {}},
-        {"shift-jis bytes pass whole", std::string("C:\\お気に入り") + std::string(1, '\0'), -1,
+        {"shift-jis bytes pass whole", std::string("C:\\お気に入り") + std::string(1, '\0'), kOwn,
          {"C:\\お気に入り"}},
     };
     for (const auto& c : cases) {
