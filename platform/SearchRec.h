@@ -16,3 +16,11 @@ struct TSearchRec {
     std::string Name;             // the entry's own name, code page 932
     std::uint32_t FindAttributes = 0;  // the raw Win32 attributes (reparse point bit included)
 };
+
+// Which folder a path really names (volume and file index), so a walk can tell
+// a folder it reached again through a link from a new one.
+struct TFolderIdentity {
+    std::uint32_t Volume = 0;
+    std::uint64_t Index = 0;
+    bool operator==(const TFolderIdentity& O) const { return Volume == O.Volume && Index == O.Index; }
+};

@@ -40,9 +40,16 @@ protected:
     virtual void DoFind(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& DoCancel);
 
 private:
+    // A folder already on the way down from the top (reached again through a
+    // link) is not listed a second time: that is what ends a link cycle.
+    bool IsOnPathAbove(const TFolderIdentity& Identity) const;
+
     std::string FPath;
     std::string FPattern = "*.*";
     std::unique_ptr<TSearchFile> FSubWalker;
+    const TSearchFile* FParent = nullptr;  // the walker of the folder above, while this one walks
+    TFolderIdentity FIdentity;
+    bool FIdentityKnown = false;
 };
 
 class TSearchFileList : public TComponent {
@@ -72,6 +79,8 @@ protected:
 private:
     void FilterEntry(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& DoCancel);
     void FilterFileEntry(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& DoCancel);
+    // Reports an entry that passed the filter and collects it unless refused.
+    void Collect(const std::string& FileName, const TSearchRec& FileRec, bool& DoCancel);
 
     std::string FDirectory;
     std::string FFileName = "*.*";
