@@ -2,10 +2,25 @@
 
 namespace {
 
-void FillRecord(const WIN32_FIND_DATAA& Data, TSearchRec& Rec) {
-    FILETIME local{};
+std::int64_t Ticks(const FILETIME& T) {
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(T.dwHighDateTime) << 32) | T.dwLowDateTime);
+}
+
+// FileTimeToLocalFileTime applies the bias in force now, whatever the date,
+// so one call per listing gives every entry the same result a call of its own
+// would, for a fraction of the cost.
+std::int64_t CurrentLocalBias() {
+    FILETIME now{}, local{};
+    ::GetSystemTimeAsFileTime(&now);
+    if (!::FileTimeToLocalFileTime(&now, &local)) return 0;
+    return Ticks(local) - Ticks(now);
+}
+
+void FillRecord(const WIN32_FIND_DATAA& Data, std::int64_t LocalBias, TSearchRec& Rec) {
+    const std::uint64_t ticks = static_cast<std::uint64_t>(Ticks(Data.ftLastWriteTime) + LocalBias);
+    const FILETIME local{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
     WORD date = 0, time = 0;
-    if (::FileTimeToLocalFileTime(&Data.ftLastWriteTime, &local) && ::FileTimeToDosDateTime(&local, &date, &time))
+    if (::FileTimeToDosDateTime(&local, &date, &time))
         Rec.Time = static_cast<std::int32_t>((static_cast<std::uint32_t>(date) << 16) | time);
     else
         Rec.Time = -1;  // outside the DOS date range
@@ -17,11 +32,12 @@ void FillRecord(const WIN32_FIND_DATAA& Data, TSearchRec& Rec) {
 
 // Steps over entries the attribute set leaves out; fills Rec from the first
 // one that fits.
-int NextFitting(HANDLE Handle, WIN32_FIND_DATAA& Data, std::uint32_t Exclude, TSearchRec& Rec) {
+int NextFitting(HANDLE Handle, WIN32_FIND_DATAA& Data, std::uint32_t Exclude, std::int64_t LocalBias,
+                TSearchRec& Rec) {
     while (Data.dwFileAttributes & Exclude) {
         if (!::FindNextFileA(Handle, &Data)) return static_cast<int>(::GetLastError());
     }
-    FillRecord(Data, Rec);
+    FillRecord(Data, LocalBias, Rec);
     return 0;
 }
 
@@ -44,8 +60,9 @@ int FindFirst(const std::string& Pattern, std::uint32_t Attr, TSearchRec& Rec, T
     if (handle == INVALID_HANDLE_VALUE) return static_cast<int>(::GetLastError());
     Listing.FHandle.Reset(handle);
     Listing.FExcludeAttr = ~Attr & (fa::Hidden | fa::SysFile | fa::VolumeID | fa::Directory);
+    Listing.FLocalBias = CurrentLocalBias();
 
-    int result = NextFitting(handle, Listing.FData, Listing.FExcludeAttr, Rec);
+    int result = NextFitting(handle, Listing.FData, Listing.FExcludeAttr, Listing.FLocalBias, Rec);
     if (result != 0) FindClose(Listing);
     return result;
 }
@@ -53,7 +70,7 @@ int FindFirst(const std::string& Pattern, std::uint32_t Attr, TSearchRec& Rec, T
 int FindNext(TSearchRec& Rec, TFindListing& Listing) {
     if (!Listing.IsOpen()) return ERROR_NO_MORE_FILES;
     if (!::FindNextFileA(Listing.FHandle.Get(), &Listing.FData)) return static_cast<int>(::GetLastError());
-    return NextFitting(Listing.FHandle.Get(), Listing.FData, Listing.FExcludeAttr, Rec);
+    return NextFitting(Listing.FHandle.Get(), Listing.FData, Listing.FExcludeAttr, Listing.FLocalBias, Rec);
 }
 
 void FindClose(TFindListing& Listing) { Listing.FHandle.Reset(); }

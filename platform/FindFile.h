@@ -29,6 +29,7 @@ private:
 
     FindHandle FHandle;
     std::uint32_t FExcludeAttr = 0;
+    std::int64_t FLocalBias = 0;  // local file time less UTC, in 100 ns units
     WIN32_FIND_DATAA FData{};
 };
 
@@ -43,6 +44,10 @@ int FindFirst(const std::string& Pattern, std::uint32_t Attr, TSearchRec& Rec, T
 int FindNext(TSearchRec& Rec, TFindListing& Listing);
 
 void FindClose(TFindListing& Listing);
+
+// Symbolic links, junctions and mount points: entries whose folder may be
+// one met elsewhere in the tree (wine marks Unix symlinks the same way).
+inline bool IsFolderLink(const TSearchRec& Rec) { return (Rec.FindAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
 
 // The real identity of the folder at Path, links followed: the same folder
 // reached by two paths gives equal identities. False when it cannot be opened.

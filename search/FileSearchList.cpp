@@ -14,6 +14,10 @@ std::string WithSeparator(const std::string& Value) {
 
 bool IsFolder(const TSearchRec& Rec) { return (Rec.Attr & fa::Directory) != 0; }
 
+// The walker reports folder path + FileRec.Name, so the record's name is what
+// ExtractFileName would cut from the path, without a scan of the whole path.
+bool FitsMasks(const TSearchRec& FileRec, const std::string& Masks) { return MatchesMaskList(FileRec.Name, Masks, true); }
+
 // Files, folders, hidden and system entries; volume labels excluded.
 constexpr std::uint32_t FilesAndFolders = fa::ReadOnly | fa::Hidden | fa::SysFile | fa::Directory | fa::Archive;
 constexpr std::uint32_t FilesOnly = FilesAndFolders & ~fa::Directory;
@@ -31,9 +35,20 @@ void TSearchFile::DoFind(const std::string& FileName, const TSearchRec& FileRec,
     if (OnFind) OnFind(FileName, FileRec, Data, DoCancel);
 }
 
-bool TSearchFile::IsOnPathAbove(const TFolderIdentity& Identity) const {
-    for (const TSearchFile* above = FParent; above != nullptr; above = above->FParent) {
-        if (above->FIdentityKnown && above->FIdentity == Identity) return true;
+const TFolderIdentity* TSearchFile::Identity() {
+    if (!FIdentityAsked) {
+        FIdentityKnown = GetFolderIdentity(FPath, FIdentity);
+        FIdentityAsked = true;
+    }
+    return FIdentityKnown ? &FIdentity : nullptr;
+}
+
+bool TSearchFile::IsOnPathAbove() {
+    const TFolderIdentity* self = Identity();
+    if (self == nullptr) return false;
+    for (TSearchFile* above = FParent; above != nullptr; above = above->FParent) {
+        const TFolderIdentity* other = above->Identity();
+        if (other != nullptr && *other == *self) return true;
     }
     return false;
 }
@@ -43,8 +58,7 @@ bool TSearchFile::Walk(void* Data) {
     // An empty path would list the process's current folder under bare names,
     // a folder the host chooses, not the caller: it lists nothing.
     if (FPath.empty()) return Cancelled;
-    FIdentityKnown = GetFolderIdentity(FPath, FIdentity);
-    if (FIdentityKnown && IsOnPathAbove(FIdentity)) return Cancelled;
+    if (FUnderLink && IsOnPathAbove()) return Cancelled;
 
     const bool listFolders = SearchDirectoryName || SearchSubDirectory || DirectorySearchMode;
     TSearchRec rec;
@@ -75,6 +89,7 @@ bool TSearchFile::Walk(void* Data) {
         FSubWalker->SearchSubDirectory = SearchSubDirectory;
         FSubWalker->DirectorySearchMode = DirectorySearchMode;
         FSubWalker->FParent = this;
+        FSubWalker->FUnderLink = FUnderLink || IsFolderLink(rec);
         const bool below = FSubWalker->Walk(Data);
         FSubWalker.reset();
         if (below) {
@@ -110,13 +125,13 @@ void TSearchFileList::Collect(const std::string& FileName, const TSearchRec& Fil
 
 void TSearchFileList::FilterEntry(const std::string& FileName, const TSearchRec& FileRec, void* /*Data*/,
                                   bool& DoCancel) {
-    if (MatchesMaskList(ExtractFileName(FileName), FFileName, true)) Collect(FileName, FileRec, DoCancel);
+    if (FitsMasks(FileRec, FFileName)) Collect(FileName, FileRec, DoCancel);
 }
 
 // Folders are reported without a name test; files are tested as above.
 void TSearchFileList::FilterFileEntry(const std::string& FileName, const TSearchRec& FileRec, void* /*Data*/,
                                       bool& DoCancel) {
-    if (IsFolder(FileRec) || MatchesMaskList(ExtractFileName(FileName), FFileName, true))
+    if (IsFolder(FileRec) || FitsMasks(FileRec, FFileName))
         Collect(FileName, FileRec, DoCancel);
 }
 

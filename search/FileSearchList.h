@@ -40,16 +40,21 @@ protected:
     virtual void DoFind(const std::string& FileName, const TSearchRec& FileRec, void* Data, bool& DoCancel);
 
 private:
-    // A folder already on the way down from the top (reached again through a
-    // link) is not listed a second time: that is what ends a link cycle.
-    bool IsOnPathAbove(const TFolderIdentity& Identity) const;
+    // Link cycles: a folder reached through a link (or below one) is not
+    // walked when it is the same folder as one on the way down from the top.
+    // Without a link on the way a folder cannot repeat, so plain trees never
+    // pay for asking the system which folder a path really is.
+    bool IsOnPathAbove();
+    const TFolderIdentity* Identity();  // asked once, null when unknown
 
     std::string FPath;
     std::string FPattern = "*.*";
     std::unique_ptr<TSearchFile> FSubWalker;
-    const TSearchFile* FParent = nullptr;  // the walker of the folder above, while this one walks
-    TFolderIdentity FIdentity;
+    TSearchFile* FParent = nullptr;  // the walker of the folder above, while this one walks
+    bool FUnderLink = false;         // this folder is a link or lies below one
+    bool FIdentityAsked = false;
     bool FIdentityKnown = false;
+    TFolderIdentity FIdentity;
 };
 
 class TSearchFileList : public TComponent {

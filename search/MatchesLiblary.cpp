@@ -50,12 +50,22 @@ bool MatchesItem(std::string_view Item, std::string_view Rest) {
     }
 }
 
+bool HasAsciiUpper(std::string_view S) {
+    for (char c : S) {
+        if (c >= 'A' && c <= 'Z') return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool MatchesMaskList(std::string_view Name, std::string_view Masks, bool LowerName) {
     const std::string masks = AnsiLowerCase(Masks);
-    const std::string lowered = LowerName ? AnsiLowerCase(Name) : std::string();
-    const std::string_view name = LowerName ? std::string_view(lowered) : Name;
+    // Lower-casing changes nothing without an A-Z byte; most names have none,
+    // and this runs for every entry of a search.
+    const bool lower = LowerName && HasAsciiUpper(Name);
+    const std::string lowered = lower ? AnsiLowerCase(Name) : std::string();
+    const std::string_view name = lower ? std::string_view(lowered) : Name;
 
     std::string_view list = masks;
     while (!list.empty()) {
