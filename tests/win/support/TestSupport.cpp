@@ -105,3 +105,36 @@ std::string Escaped(const std::string& Bytes) {
     }
     return out;
 }
+
+std::string ReadProcessOutput(const std::string& CommandLine, DWORD* ExitCode) {
+    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &sa, 0)) return std::string();
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi{};
+    std::string cmd = CommandLine;
+    BOOL started = ::CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    ::CloseHandle(writeEnd);
+    std::string out;
+    if (started) {
+        char buf[4096];
+        DWORD got = 0;
+        while (::ReadFile(readEnd, buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
+        ::WaitForSingleObject(pi.hProcess, INFINITE);
+        DWORD code = 0;
+        ::GetExitCodeProcess(pi.hProcess, &code);
+        if (ExitCode) *ExitCode = code;
+        ::CloseHandle(pi.hProcess);
+        ::CloseHandle(pi.hThread);
+    } else {
+        ADD_FAILURE() << "cannot start " << CommandLine;
+    }
+    ::CloseHandle(readEnd);
+    return out;
+}

@@ -49,3 +49,7 @@ private:
 
 // "\x83\x5c"-style escaping so a Shift-JIS mismatch is readable.
 std::string Escaped(const std::string& Bytes);
+
+// Runs CommandLine, waits for it and returns what it wrote to stdout; its exit
+// code goes to *ExitCode when given.
+std::string ReadProcessOutput(const std::string& CommandLine, DWORD* ExitCode = nullptr);
