@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 
 #include "Hex.h"
 #include "listexport/EntryLine.h"
 #include "listexport/ListOutput.h"
+#include "platform/AnsiText.h"
 
 namespace {
 
@@ -102,6 +104,48 @@ TEST(TransLine, OpenAnchorCasesFailAndFallToThePairForm) {
         {"<a href=\"http://x/>T</a>", L, "<a href=\"http://x/>T</a>"},
         {"<a href=http://x/>T</a>", L, "<a href=http://x/>T</a>"},
     });
+}
+
+// The anchor recognizer's steps as written, over the lower-cased copy with
+// AnsiPos; ParseAnchorLine must give the same for any line.
+bool ReferenceAnchor(std::string Line, std::string& Title, std::string& URL) {
+    std::string low = AnsiLowerCase(Line);
+    std::size_t open = AnsiPos("<a", low);
+    if (open == 0 || AnsiPos("</a>", low) == 0) return false;
+    Line.erase(0, open);
+    low.erase(0, open);
+    std::size_t tagEnd = AnsiPos(">", low);
+    if (tagEnd == 0) return false;
+    std::size_t href = AnsiPos("href=\"", low.substr(0, tagEnd));
+    if (href == 0) return false;
+    std::string address = Line.substr(0, tagEnd).substr(href - 1 + 6);
+    std::size_t quote = Pos("\"", address);
+    if (quote == 0) return false;
+    URL = address.substr(0, quote - 1);
+    std::size_t close = AnsiPos("</a>", low.substr(tagEnd));
+    Title = close == 0 ? Line.substr(tagEnd) : Line.substr(tagEnd, close - 1);
+    return true;
+}
+
+TEST(ParseAnchorLine, AgreesWithTheStepsOverRandomLines) {
+    const char* const pieces[] = {"<a", "<A", "</a>", "</A>", "</", "href=\"", "HREF=\"", "hReF=", ">", "\"",
+                                  "ド", "\x83", "\x81<", "x", " ", "=", "a", "A", "ア", "\x83h",
+                                  "<a href=\"", "\">", "<A HREF=\"http://h/\">"};
+    std::mt19937 random(1252);
+    int found = 0;
+    for (int round = 0; round < 30000; ++round) {
+        std::string line;
+        for (int n = 1 + random() % 12; n > 0; --n) line += pieces[random() % std::size(pieces)];
+        SCOPED_TRACE(Hex(line));
+        std::string title, url, refTitle, refURL;
+        const bool ok = ParseAnchorLine(line, title, url);
+        ASSERT_EQ(ok, ReferenceAnchor(line, refTitle, refURL));
+        if (!ok) continue;
+        ++found;
+        ASSERT_EQ(Hex(title), Hex(refTitle));
+        ASSERT_EQ(Hex(url), Hex(refURL));
+    }
+    EXPECT_GT(found, 2000);  // the pieces do make anchors
 }
 
 TEST(TransLine, PairLines) {
