@@ -56,6 +56,10 @@ TEST(ListOutput, HeadingsPerModeAndRoot) {
         {3, "C:\\Fav\\", {CsvHeader, "[]", "zoo", "[Books]", "novel", "[Books\\Old]", "map"}},
         {3, "C:\\Fav", {CsvHeader, "[]", "zoo", "[\\Books]", "novel", "[\\Books\\Old]", "map"}},
     };
+    // The favourites folder at a drive's root.
+    TStringList atRoot;
+    BuildListOutput(0, "Q:\\", Lines({"Q:\\Zoo.URL", "Q:\\Books\\Novel.URL"}), Lines({"zoo", "novel"}), atRoot);
+    EXPECT_EQ(atRoot.Items(), (std::vector<std::string>{"", "[]", "zoo", "", "[Books]", "novel"}));
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.Mode) + " " + c.Root);
         TStringList out;

@@ -74,15 +74,23 @@ TEST(ListExportErrorGui, UnwritableListFileShowsOneBoxAndReturnsMinusOne) {
     const std::string root = favorites / "Favorites\\";
     WriteFavorites(root, {{"Zoo.URL", kZoo}});
 
-    // The read-only list file of an earlier run, and a temporary folder that is gone.
-    const std::string readOnly = temp / "Favorites.txt";
-    WriteTextFile(readOnly, "old");
-    ASSERT_TRUE(::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    // The list file of an earlier run still open in another program without
+    // sharing, a folder in the list file's place, and a temporary folder that
+    // is gone. (A read-only attribute binds nobody here: Wine keeps it as
+    // Unix permissions and the tests run as root.)
+    TempFolder other("tmp");
+    const std::string locked = temp / "Favorites.txt";
+    WriteTextFile(locked, "old");
+    HANDLE holder = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const std::string folderInPlace = other / "Favorites.txt";
+    ASSERT_TRUE(::CreateDirectoryA(folderInPlace.c_str(), nullptr));
     const struct {
         const char* Name;
         std::string TempPath, ListFile;
     } cases[] = {
-        {"read-only list file", temp.Path(), readOnly},
+        {"list file in use", temp.Path(), locked},
+        {"folder in the list file's place", other.Path(), folderInPlace},
         {"missing temporary folder", temp / "gone\\", temp / "gone\\Favorites.txt"},
     };
     for (const auto& c : cases) {
@@ -104,7 +112,8 @@ TEST(ListExportErrorGui, UnwritableListFileShowsOneBoxAndReturnsMinusOne) {
             EXPECT_GT(text.size(), text.find(c.ListFile) + c.ListFile.size() + 2) << Escaped(text);
         }
     }
-    EXPECT_EQ(ReadTextFile(readOnly), "old");
+    ::CloseHandle(holder);
+    EXPECT_EQ(ReadTextFile(locked), "old");
     EXPECT_FALSE(PathExists(temp / "gone"));
     EXPECT_TRUE(recorder.Lines(1, 3000).empty()) << "the shell was asked to open something";
 }
