@@ -124,22 +124,14 @@ TEST_F(ListExport, NextRunReplacesTheList) {
 }
 
 TEST_F(ListExport, FavoritesAtTheRootOfADrive) {
-    // A drive letter of our own that maps onto the favourites folder.
-    DWORD used = ::GetLogicalDrives();
-    char letter = 0;
-    for (char c = 'P'; c <= 'Y' && !letter; ++c)
-        if (!(used & (1u << (c - 'A')))) letter = c;
-    ASSERT_NE(letter, 0);
-    const std::string drive = std::string(1, letter) + ":";
     WriteFavorites(Root(), {{"Zoo.URL", kZoo}, {"Books\\Novel.URL", kNovel}});
-    std::string target = Root().substr(0, Root().size() - 1);
-    ASSERT_TRUE(::DefineDosDeviceA(0, drive.c_str(), target.c_str())) << ::GetLastError();
-    if (!PathExists(drive + "\\Zoo.URL")) {
-        ::DefineDosDeviceA(DDD_REMOVE_DEFINITION, drive.c_str(), nullptr);
-        GTEST_SKIP() << "this system cannot map a drive letter onto a folder with DefineDosDeviceA";
+    std::int32_t result;
+    {
+        DriveMapping mapping(Root());
+        ASSERT_FALSE(mapping.Drive().empty()) << mapping.Error();
+        ASSERT_TRUE(PathExists(mapping.Drive() + "\\Zoo.URL"));
+        result = RunExporter("Quimsby", mapping.Drive() + "\\");
     }
-    std::int32_t result = RunExporter("Quimsby", drive + "\\");
-    ::DefineDosDeviceA(DDD_REMOVE_DEFINITION, drive.c_str(), nullptr);
     ASSERT_EQ(result, 0);
     // The folder has no name, so the list is ".txt" alone.
     EXPECT_EQ(Escaped(ReadTextFile(FTemp / ".txt")), Escaped(kModes[0].WorkedExample));

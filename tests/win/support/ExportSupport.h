@@ -39,3 +39,23 @@ private:
 // Loads Plugin.dll from BinDir() by its ordinals and calls ExecutePlugin
 // with the single string Folder.
 std::int32_t RunExporter(const std::string& Plugin, const std::string& Folder);
+
+// A drive letter mapped onto a folder for as long as the object lives, so a
+// favourites folder can stand at a drive's root. Wine keeps drives as links
+// in its prefix, made through its mount manager's Unix-drive request
+// (DefineDosDeviceA makes nothing FindFirstFileA can list there).
+class DriveMapping {
+public:
+    explicit DriveMapping(const std::string& Folder);
+    ~DriveMapping();
+    DriveMapping(const DriveMapping&) = delete;
+    DriveMapping& operator=(const DriveMapping&) = delete;
+
+    // "Q:", or empty when no mapping could be made (Error() says why).
+    const std::string& Drive() const { return FDrive; }
+    const std::string& Error() const { return FError; }
+
+private:
+    bool Request(char Letter, DWORD Type, const std::string& UnixPath);
+    std::string FDrive, FError;
+};
