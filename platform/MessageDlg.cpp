@@ -23,6 +23,7 @@ constexpr ButtonDef ButtonDefs[] = {
     {mbNo, mrNo, "いいえ(&N)"},
     {mbCancel, mrCancel, "キャンセル"},
     {mbAll, mrAll, "すべて(&A)"},
+    {mbOK, mrOk, "OK"},
 };
 
 const char* TitleOf(TMsgDlgType Type) {
@@ -51,13 +52,13 @@ constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 24;
 constexpr int ButtonGap = 8;
 constexpr int MaxTextWidth = 420;
-constexpr int StaticId = 100;
+constexpr int StaticId = 0xFFFF;  // where message boxes keep their text
 
 struct DialogState {
     const std::string* Msg;
     TMsgDlgType Type;
     std::vector<const ButtonDef*> Buttons;
-    bool HasCancel;
+    int Dismissed;  // the answer of Esc and the close box
     GdiObject Font;
 };
 
@@ -121,7 +122,7 @@ INT_PTR OnCommand(HWND Dialog, const DialogState& S, int Id) {
     for (const ButtonDef* b : S.Buttons)
         if (b->Answer == Id) return ::EndDialog(Dialog, Id), TRUE;
     // Esc and the close box arrive as IDCANCEL whether or not Cancel is offered.
-    if (Id == IDCANCEL) return ::EndDialog(Dialog, S.HasCancel ? mrCancel : mrNo), TRUE;
+    if (Id == IDCANCEL) return ::EndDialog(Dialog, S.Dismissed), TRUE;
     return FALSE;
 }
 
@@ -151,8 +152,9 @@ struct alignas(4) EmptyTemplate {
 }  // namespace
 
 int MessageDlg(HWND Owner, const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons) {
-    DialogState state{&Msg, DlgType, {}, Buttons.Contains(mbCancel), CreateUiFont()};
     if (Buttons.Empty()) Buttons = mbYes;
+    int dismissed = Buttons.Contains(mbCancel) ? mrCancel : Buttons.Contains(mbOK) && !Buttons.Contains(mbNo) ? mrOk : mrNo;
+    DialogState state{&Msg, DlgType, {}, dismissed, CreateUiFont()};
     for (const ButtonDef& b : ButtonDefs)
         if (Buttons.Contains(b.Kind)) state.Buttons.push_back(&b);
 
@@ -162,6 +164,6 @@ int MessageDlg(HWND Owner, const std::string& Msg, TMsgDlgType DlgType, TMsgDlgB
     t.Header.cy = 50;
     INT_PTR answer = ::DialogBoxIndirectParamA(ModuleInstance(), &t.Header, Owner, DialogProc,
                                                reinterpret_cast<LPARAM>(&state));
-    if (answer <= 0) return state.HasCancel ? mrCancel : mrNo;
+    if (answer <= 0) return dismissed;
     return static_cast<int>(answer);
 }

@@ -12,7 +12,7 @@ typedef HWND__* HWND;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation };
 
-enum TMsgDlgBtn { mbYes, mbNo, mbCancel, mbAll };
+enum TMsgDlgBtn { mbYes, mbNo, mbCancel, mbAll, mbOK };
 
 // A set of TMsgDlgBtn: TMsgDlgButtons{mbYes, mbNo} or mbYes | mbNo.
 class TMsgDlgButtons {
@@ -39,9 +39,10 @@ private:
 constexpr TMsgDlgButtons operator|(TMsgDlgBtn A, TMsgDlgBtn B) { return TMsgDlgButtons(A) | TMsgDlgButtons(B); }
 
 // Answer codes, as the platform's message boxes number them.
-enum : int { mrCancel = 2, mrYes = 6, mrNo = 7, mrAll = 8 };
+enum : int { mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7, mrAll = 8 };
 
 // Shows Msg and returns the answer. Closing the dialog without a button
-// (Esc, the close box) answers mrCancel when Cancel is offered, else mrNo.
+// (Esc, the close box) answers mrCancel when Cancel is offered, mrOk for a
+// lone OK, else mrNo.
 // An empty set shows Yes alone, so the dialog can always be answered.
 int MessageDlg(HWND Owner, const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons);
