@@ -27,6 +27,13 @@ void TIniFile::WriteString(const std::string& Section, const std::string& Key, c
     Text(true);
     TIniText changed = *FText;
     if (!changed.Set(Section, Key, Value)) return;
+    // Windows refuses to open a read-only file for writing; Wine run as root
+    // (as the tests are) would replace it, so the attribute is asked first.
+    DWORD attributes = ::GetFileAttributesA(FFileName.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        RaiseLastError("write", FFileName);
+    }
     WriteFileBytes(FFileName, changed.Bytes());
     FText = std::move(changed);
 }

@@ -185,9 +185,18 @@ TEST(IniProfile, WriteErrorsAndNoFolders) {
     }
     EXPECT_FALSE(PathExists(dir / "missing"));
 
-    // A file another program holds open without sharing: an error, and its
-    // bytes stay. (A read-only attribute cannot show this here: Wine keeps it
-    // as Unix permissions, which do not bind the root user the tests run as.)
+    // A read-only file, and one another program holds open without sharing:
+    // an error, and the bytes stay.
+    std::string readOnly = dir / "ro.url";
+    WriteTextFile(readOnly, "[InternetShortcut]\r\nURL=old\r\n");
+    ASSERT_TRUE(::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    try {
+        TIniFile(readOnly).WriteString("InternetShortcut", "URL", "new");
+        ADD_FAILURE() << "no error for a read-only file";
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.Code(), static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+    }
+    EXPECT_EQ(ReadTextFile(readOnly), "[InternetShortcut]\r\nURL=old\r\n");
     std::string locked = dir / "locked.url";
     WriteTextFile(locked, "[InternetShortcut]\r\nURL=old\r\n");
     HANDLE holder = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
