@@ -63,6 +63,8 @@ TEST(DateText, DosFileDates) {
     EXPECT_EQ(FileDateText(-1), "");
     EXPECT_EQ(FileDateText(0), "");                                  // month 0, day 0
     EXPECT_EQ(FileDateText(((21 << 9) | (2 << 5) | 30) << 16), "");  // February 30
+    EXPECT_EQ(FileDateText(static_cast<std::int32_t>(((120u << 9) | (2 << 5) | 29) << 16)), "");  // no leap year
+    EXPECT_EQ(FileDateText(static_cast<std::int32_t>(((120u << 9) | (3 << 5) | 1) << 16)), "2100/03/01 00:00:00");
     EXPECT_EQ(FileDateText(((21 << 9) | (1 << 5) | 1) << 16 | (24 << 11)), "");
     EXPECT_EQ(FileDateText(((21 << 9) | (1 << 5) | 1) << 16 | 30), "");  // 60 seconds
 }
