@@ -87,6 +87,8 @@ TEST(IniProfile, ReadsLikeGetPrivateProfileString) {
         // A difference: the profile API decodes a UTF-8 marked file and re-encodes its
         // values; we never convert, so code page 932 bytes come back as they are.
         {"byte order mark, CP932 value", "\xEF\xBB\xBF[S]\r\nURL=表\r\n", "S", "URL", true},
+        // Nor do we decode UTF-16: such a file reads as holding nothing.
+        {"UTF-16 file", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0U\0R\0L\0=\0x\0\r\0\n\0", 26), "S", "URL", true},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const ReadRow& row = rows[i];
