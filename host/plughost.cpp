@@ -5,6 +5,9 @@
 //   plughost run PLUGIN.dll STRING0 [STRING...]
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -69,6 +72,8 @@ int Run(const std::string& Path, const std::vector<std::string>& Strings) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Bytes out as they are: no CR added before LF.
+    _setmode(_fileno(stdout), _O_BINARY);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() >= 2 && args[0] == "describe") {
         bool raw = args[1] == "--raw";
