@@ -47,12 +47,17 @@ int HeightOf(HWND Window) {
 
 // A file whose full path is exactly Length bytes, in a folder of its own under
 // Base; its names hold ソ and 表, both with "\" (0x5C) as second byte.
-std::string LongPath(const std::string& Base, std::size_t Length) {
-    std::string file = "表ソ" + std::string(90, 'b') + ".txt";
-    std::size_t folderLength = Length - Base.size() - 1 - file.size();
-    std::string folder = "長いソ" + std::string(folderLength - 6, 'a');
-    ::CreateDirectoryA((Base + folder).c_str(), nullptr);
-    return Base + folder + "\\" + file;
+struct LongName {
+    std::string Folder, File, Path;
+};
+LongName LongPath(const std::string& Base, std::size_t Length) {
+    LongName n;
+    n.File = "表ソ" + std::string(90, 'b') + ".txt";
+    std::size_t folderLength = Length - Base.size() - 1 - n.File.size();
+    n.Folder = "長いソ" + std::string(folderLength - 6, 'a');
+    ::CreateDirectoryA((Base + n.Folder).c_str(), nullptr);
+    n.Path = Base + n.Folder + "\\" + n.File;
+    return n;
 }
 
 // Where the screenshots for the README go, when asked for.
@@ -105,7 +110,8 @@ TEST(ImportWindowGui, ClosingAtOnceReturnsMinusOneAndLeavesNothing) {
 TEST(ImportWindowGui, DropsPreviewTheFirstFileWhateverTheFilter) {
     TempFolder favorites("fav");
     TempFolder files("drop");
-    const std::string longFile = LongPath(files.Path(), 258);
+    const LongName longName = LongPath(files.Path(), 258);
+    const std::string& longFile = longName.Path;
     ASSERT_EQ(longFile.size(), 258u);
     WriteTextFile(longFile, "一行目\nソ表\r\nhttp://x/");
     WriteTextFile(files / "second.txt", "second");
@@ -128,12 +134,11 @@ TEST(ImportWindowGui, DropsPreviewTheFirstFileWhateverTheFilter) {
         auto names = ListItems(c.FileList);
         int selected = ListSelection(c.FileList);
         ASSERT_GE(selected, 0);
-        EXPECT_EQ(Escaped(files.Path() + names[static_cast<std::size_t>(selected)]),
-                  Escaped(files.Path() + longFile.substr(longFile.rfind('\\') + 1)))
-            << "not the dropped file";
+        EXPECT_EQ(Escaped(names[static_cast<std::size_t>(selected)]), Escaped(longName.File)) << "not the dropped file";
         auto folders = ListItems(c.FolderList);
-        EXPECT_EQ(Escaped(Trimmed(folders[static_cast<std::size_t>(ListSelection(c.FolderList))])),
-                  Escaped(longFile.substr(files.Path().size(), longFile.rfind('\\') - files.Path().size())));
+        int folder = ListSelection(c.FolderList);
+        ASSERT_GE(folder, 0);
+        EXPECT_EQ(Escaped(Trimmed(folders[static_cast<std::size_t>(folder)])), Escaped(longName.Folder));
         EXPECT_EQ(LowerAscii(WindowText(c.Drives)).substr(0, 2), LowerAscii(files.Path().substr(0, 2)));
 
         // The filter lists *.txt only; the dropped .dat is listed all the same.
@@ -173,7 +178,7 @@ TEST(ImportWindowGui, EnablingRuleConversionAndTheResultWindow) {
     TempFolder favorites("fav");
     TempFolder files("conv");
     WriteTextFile(files / "links.txt", "[Links]\r\nTitle=http://a/\r\njunk\r\n");
-    WriteTextFile(files / "nul.txt", std::string("ab\0cd", 5));
+    WriteTextFile(files / "binary.txt", std::string("ab\0cd", 5));
     WriteTextFile(files / "locked.txt", "locked");
     // Opened without sharing: the importer cannot read it.
     FileHandle locked(::CreateFileA((files / "locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -227,6 +232,19 @@ TEST(ImportWindowGui, EnablingRuleConversionAndTheResultWindow) {
         ::GetClientRect(result, &resultClient);
         EXPECT_EQ(ClientRectIn(result, failList).bottom, resultClient.bottom);
 
+        // Screenshots of both windows as designed, for the README.
+        TempFolder shots("shot");
+        ::ShowWindow(result, SW_HIDE);  // it stands over the import window
+        ::SetForegroundWindow(import);
+        ::Sleep(300);
+        EXPECT_TRUE(SaveWindowBitmap(import, shots / "import-window.bmp"));
+        ::ShowWindow(result, SW_SHOW);
+        ::SetForegroundWindow(result);
+        ::Sleep(300);
+        EXPECT_TRUE(SaveWindowBitmap(result, shots / "result-window.bmp"));
+        KeepScreenshot(shots / "import-window.bmp", "import-window.bmp");
+        KeepScreenshot(shots / "result-window.bmp", "result-window.bmp");
+
         // Dragging the splitter resizes the success list; resizing the
         // window changes only the failure list.
         RECT bar = ClientRectIn(result, panels[1]);
@@ -242,17 +260,6 @@ TEST(ImportWindowGui, EnablingRuleConversionAndTheResultWindow) {
         EXPECT_TRUE(WaitUntil([&] { return HeightOf(failList) == failBefore + 20; }, 3000)) << HeightOf(failList);
         EXPECT_EQ(HeightOf(successList), successBefore + 30);
         ::SetWindowPos(result, nullptr, 0, 0, 306, 313, SWP_NOMOVE | SWP_NOZORDER);
-
-        // Screenshots of both windows side by side, as the README shows them.
-        TempFolder shots("shot");
-        ::SetForegroundWindow(import);
-        ::Sleep(300);
-        EXPECT_TRUE(SaveWindowBitmap(import, shots / "import-window.bmp"));
-        ::SetForegroundWindow(result);
-        ::Sleep(300);
-        EXPECT_TRUE(SaveWindowBitmap(result, shots / "result-window.bmp"));
-        KeepScreenshot(shots / "import-window.bmp", "import-window.bmp");
-        KeepScreenshot(shots / "result-window.bmp", "result-window.bmp");
 
         // The close button hides the window; the next conversion brings the same one back.
         ::PostMessageA(result, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -271,7 +278,7 @@ TEST(ImportWindowGui, EnablingRuleConversionAndTheResultWindow) {
         EXPECT_EQ(FindOwnWindow("警告", "#32770"), nullptr);
 
         // Unreadable files leave only the marker, which can still be converted.
-        for (const char* name : {"nul.txt", "locked.txt"}) {
+        for (const char* name : {"binary.txt", "locked.txt"}) {
             SCOPED_TRACE(name);
             PostDropFiles(import, {files / "links.txt"});
             ASSERT_TRUE(WaitForText(c.Preview, "[Links]\r\nTitle=http://a/\r\njunk\r\n"));

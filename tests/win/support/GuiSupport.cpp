@@ -59,11 +59,12 @@ std::string WindowText(HWND Window) {
     // WM_GETTEXT goes to the window's thread, which answers while it pumps.
     DWORD_PTR length = 0;
     if (!::SendMessageTimeoutA(Window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return "";
+    if (static_cast<LONG_PTR>(length) <= 0) return "";  // a combo box without selection answers CB_ERR
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
     ::SendMessageTimeoutA(Window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
                           5000, &copied);
-    text.resize(copied);
+    text.resize(static_cast<LONG_PTR>(copied) > 0 && copied < text.size() ? copied : 0);
     return text;
 }
 
@@ -182,11 +183,20 @@ void PostMenuCommand(HWND Window, int BarPosition, int Position) {
 }
 
 bool SaveWindowBitmap(HWND Window, const std::string& Path) {
-    RECT r;
-    if (!::GetWindowRect(Window, &r)) return false;
+    RECT r, client;
+    if (!::GetWindowRect(Window, &r) || !::GetClientRect(Window, &client)) return false;
     int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
-    // What the screen shows at the window's place: the window is on top.
+    // The menu bar and client area as the screen shows them (the window must
+    // be on top there). Without a window manager nobody draws the frame, so
+    // the frame and caption are painted here, the caption by DrawCaption, the
+    // system's own painter for it.
+    POINT origin{0, 0};
+    ::ClientToScreen(Window, &origin);
+    int shownTop = origin.y;
+    MENUBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    if (::GetMenu(Window) && ::GetMenuBarInfo(Window, OBJID_MENU, 0, &bar)) shownTop = bar.rcBar.top;
     HDC screen = ::GetDC(nullptr);
     HDC mem = ::CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -199,16 +209,27 @@ bool SaveWindowBitmap(HWND Window, const std::string& Path) {
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(mem, bitmap);
-    bool copied = ::BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY) != FALSE;
+    RECT all{0, 0, w, h};
+    ::FillRect(mem, &all, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::DrawEdge(mem, &all, EDGE_RAISED, BF_RECT);
+    int left = origin.x - r.left;
+    RECT caption{left, left, w - left, shownTop - r.top - 1};
+    if (caption.bottom > caption.top) ::DrawCaption(Window, mem, &caption, DC_ACTIVE | DC_TEXT | DC_GRADIENT);
+    bool copied = ::BitBlt(mem, left, shownTop - r.top, client.right, origin.y + client.bottom - shownTop, screen,
+                           origin.x, shownTop, SRCCOPY) != FALSE;
     ::GdiFlush();
     std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) & ~std::size_t(3);
     std::size_t bytes = stride * static_cast<std::size_t>(h);
     const auto* pixels = static_cast<const unsigned char*>(bits);
-    bool varied = false;
-    for (std::size_t i = 3; copied && i + 2 < bytes && !varied; i += 3)
-        varied = std::memcmp(pixels + i, pixels, 3) != 0;
+    // Text was drawn when the client area holds many colours, not one or two.
+    std::size_t distinct = 0;
+    std::vector<bool> seen(1 << 12);
+    for (std::size_t i = 0; copied && i + 2 < bytes; i += 3) {
+        std::size_t key = (pixels[i] >> 4) | ((pixels[i + 1] >> 4) << 4) | ((pixels[i + 2] >> 4) << 8);
+        if (!seen[key]) seen[key] = true, ++distinct;
+    }
     bool saved = false;
-    if (copied && varied) {
+    if (copied && distinct >= 4) {
         BITMAPFILEHEADER file{};
         file.bfType = 0x4D42;
         file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);

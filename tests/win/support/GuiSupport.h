@@ -53,6 +53,6 @@ UINT MenuCommand(HWND Window, int BarPosition, int Position);
 // Posts the menu command, as choosing the item does.
 void PostMenuCommand(HWND Window, int BarPosition, int Position);
 
-// Saves what the window shows (frame included) as a 24-bit BMP; false when it
-// cannot be captured or the picture is one flat colour.
+// Saves the window (on top of the screen) as a 24-bit BMP, its frame and
+// caption drawn in; false when it cannot be captured or shows next to nothing.
 bool SaveWindowBitmap(HWND Window, const std::string& Path);

@@ -36,7 +36,11 @@ ImportRunResult RunImporter(const std::string& Favorites, const std::function<vo
     std::thread driver([&] {
         HWND import = WaitForWindow(ImportCaption, 20000);
         EXPECT_NE(import, nullptr) << "the import window did not appear";
-        Driver(import);
+        try {
+            Driver(import);
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << "the driver threw: " << e.what();
+        }
         CloseEverything(returned);
     });
     run.Result = plugin.Execute({Favorites});
@@ -72,8 +76,10 @@ std::vector<std::string> ListItems(HWND List) {
     std::vector<std::string> out;
     int n = static_cast<int>(::SendMessageA(List, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) {
-        std::string s(static_cast<std::size_t>(::SendMessageA(List, LB_GETTEXTLEN, i, 0)) + 1, '\0');
-        s.resize(static_cast<std::size_t>(::SendMessageA(List, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&s[0]))));
+        LRESULT length = ::SendMessageA(List, LB_GETTEXTLEN, i, 0);
+        std::string s(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, '\0');
+        LRESULT copied = ::SendMessageA(List, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&s[0]));
+        s.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
         out.push_back(s);
     }
     return out;
