@@ -28,6 +28,18 @@ BOOL CALLBACK CollectOwn(HWND Window, LPARAM Param) {
 
 }  // namespace
 
+void PumpMessages(DWORD Ms) {
+    DWORD start = ::GetTickCount();
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(5);
+    } while (::GetTickCount() - start < Ms);
+}
+
 bool WaitUntil(const std::function<bool()>& Condition, DWORD TimeoutMs) {
     DWORD start = ::GetTickCount();
     for (;;) {
@@ -147,7 +159,7 @@ void DragMouse(POINT From, POINT To) {
     ::Sleep(50);
 }
 
-void PostDropFiles(HWND Window, const std::vector<std::string>& Paths) {
+HGLOBAL PostDropFiles(HWND Window, const std::vector<std::string>& Paths) {
     std::size_t size = sizeof(DROPFILES) + 1;
     for (const std::string& p : Paths) size += p.size() + 1;
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
@@ -161,6 +173,7 @@ void PostDropFiles(HWND Window, const std::vector<std::string>& Paths) {
     }
     ::GlobalUnlock(block);
     ::PostMessageA(Window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+    return block;
 }
 
 namespace {

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// Dispatches this thread's messages for Ms milliseconds.
+void PumpMessages(DWORD Ms = 100);
+
 // Polls Condition every 20 ms until it holds or TimeoutMs pass.
 bool WaitUntil(const std::function<bool()>& Condition, DWORD TimeoutMs = 10000);
 
@@ -43,8 +46,8 @@ void SendKey(HWND Window, WORD VirtualKey);
 void DragMouse(POINT From, POINT To);
 
 // Posts WM_DROPFILES carrying a DROPFILES block with the ANSI paths; the
-// receiver's DragFinish frees it.
-void PostDropFiles(HWND Window, const std::vector<std::string>& Paths);
+// receiver's DragFinish frees it. Answers the block's handle.
+HGLOBAL PostDropFiles(HWND Window, const std::vector<std::string>& Paths);
 
 // The item at Position of the popup at BarPosition of Window's menu bar:
 // whether it is enabled (not grayed), and its command id.
