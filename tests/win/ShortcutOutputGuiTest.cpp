@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "import/OutputPlan.h"
 #include "platform/Handles.h"
 #include "support/PromptSupport.h"
 #include "support/TestSupport.h"
@@ -22,19 +21,6 @@ TStringList Lines(std::initializer_list<std::string> Texts) {
     TStringList list;
     for (const auto& t : Texts) list.Add(t);
     return list;
-}
-
-SeenPrompt Overwrite(const std::string& Name) {
-    return {"警告", OverwritePromptText(Name), {YesButton, NoButton, CancelButton, AllButton}};
-}
-
-SeenPrompt Error(const std::string& Path) { return {"エラー", ErrorPromptText(Path), {YesButton, NoButton, AllButton}}; }
-
-void ExpectPrompts(const std::vector<SeenPrompt>& Seen, const std::vector<SeenPrompt>& Expected) {
-    std::string seen, expected;
-    for (const auto& p : Seen) seen += Describe(p) + "\n";
-    for (const auto& p : Expected) expected += Describe(p) + "\n";
-    EXPECT_EQ(seen, expected);
 }
 
 std::vector<SeenPrompt> Output(const std::string& Dest, const TStringList& Lines,
@@ -94,7 +80,7 @@ TEST(ShortcutOutputGui, OverwritePrompt) {
     for (const char* n : {"A", "B", "C", "D"}) WriteTextFile(fav / (std::string(n) + ".URL"), existing("old"));
 
     auto prompts = Output(fav.Path(), Lines({"A=1", "B=2", "C=3", "D=4", "E=5"}), {YesButton, NoButton, AllButton});
-    ExpectPrompts(prompts, {Overwrite("A"), Overwrite("B"), Overwrite("C")});
+    ExpectPrompts(prompts, {OverwritePrompt("A"), OverwritePrompt("B"), OverwritePrompt("C")});
     EXPECT_EQ(Escaped(ReadTextFile(fav / "A.URL")), Escaped(existing("1")));
     EXPECT_EQ(Escaped(ReadTextFile(fav / "B.URL")), Escaped(existing("old")));
     EXPECT_EQ(Escaped(ReadTextFile(fav / "C.URL")), Escaped(existing("3")));
@@ -103,7 +89,7 @@ TEST(ShortcutOutputGui, OverwritePrompt) {
 
     // All lasts one command: the next one asks again, and Cancel ends it.
     prompts = Output(fav.Path(), Lines({"A=again", "E=again", "F=new"}), {CancelButton});
-    ExpectPrompts(prompts, {Overwrite("A")});
+    ExpectPrompts(prompts, {OverwritePrompt("A")});
     EXPECT_EQ(Escaped(ReadTextFile(fav / "A.URL")), Escaped(existing("1")));
     EXPECT_FALSE(PathExists(fav / "F.URL"));
 }
@@ -118,13 +104,13 @@ TEST(ShortcutOutputGui, ErrorPrompt) {
                           Lines({"a?=http://1", "missing\\n=http://2", "ok=http://4", "b*=http://5", "c<=http://6",
                                  "d|=http://7", "[x\"y]", "f=http://8"}),
                           {YesButton, YesButton, AllButton});
-    ExpectPrompts(prompts, {Error(fav / "a?.URL"), Error(fav / "missing\\n.URL"), Error(fav / "b*.URL")});
+    ExpectPrompts(prompts, {ErrorPrompt(fav / "a?.URL"), ErrorPrompt(fav / "missing\\n.URL"), ErrorPrompt(fav / "b*.URL")});
     EXPECT_EQ(ReadTextFile(fav / "ok.URL"), NewFile("http://4"));
     EXPECT_EQ(Listing(fav.Path()), std::vector<std::string>{"ok.URL"});
 
     // No stops the command.
     prompts = Output(fav.Path(), Lines({"a?=http://1", "g=http://9"}), {NoButton});
-    ExpectPrompts(prompts, {Error(fav / "a?.URL")});
+    ExpectPrompts(prompts, {ErrorPrompt(fav / "a?.URL")});
     EXPECT_FALSE(PathExists(fav / "g.URL"));
 }
 
@@ -142,9 +128,9 @@ TEST(ShortcutOutputGui, TraversalWritesNothingOutside) {
                           Lines({"[..\\..\\x]", "[]", "..\\evil=http://a", "C:\\x=http://a", "a:b=http://a",
                                  "[C:\\x]", "[]", "../evil2=http://a", "\\\\.\\x=http://a", "safe=http://a"}),
                           std::vector<std::string>(7, YesButton));
-    ExpectPrompts(prompts, {Error(fav + "..\\..\\x\\.URL"), Error(fav + "\\..\\evil.URL"), Error(fav + "\\C:\\x.URL"),
-                            Error(fav + "\\a:b.URL"), Error(fav + "C:\\x\\a:b.URL"), Error(fav + "\\../evil2.URL"),
-                            Error(fav + "\\\\\\.\\x.URL")});
+    ExpectPrompts(prompts, {ErrorPrompt(fav + "..\\..\\x\\.URL"), ErrorPrompt(fav + "\\..\\evil.URL"), ErrorPrompt(fav + "\\C:\\x.URL"),
+                            ErrorPrompt(fav + "\\a:b.URL"), ErrorPrompt(fav + "C:\\x\\a:b.URL"), ErrorPrompt(fav + "\\../evil2.URL"),
+                            ErrorPrompt(fav + "\\\\\\.\\x.URL")});
     EXPECT_FALSE(PathExists(tempX));
     EXPECT_FALSE(PathExists("C:\\x"));
     EXPECT_EQ(Listing(outer.Path()), std::vector<std::string>{"fav"});

@@ -3,8 +3,11 @@
 #include <atomic>
 #include <thread>
 
+#include <gtest/gtest.h>
+
 #include "GuiSupport.h"
 #include "TestSupport.h"
+#include "import/OutputPlan.h"
 
 const char* const YesButton = "はい(&Y)";
 const char* const NoButton = "いいえ(&N)";
@@ -80,4 +83,19 @@ std::string Describe(const SeenPrompt& Prompt) {
     std::string out = Escaped(Prompt.Caption) + ": " + Escaped(Prompt.Text) + " [";
     for (const auto& b : Prompt.Buttons) out += Escaped(b) + " ";
     return out + "]";
+}
+
+SeenPrompt OverwritePrompt(const std::string& Name) {
+    return {"警告", OverwritePromptText(Name), {YesButton, NoButton, CancelButton, AllButton}};
+}
+
+SeenPrompt ErrorPrompt(const std::string& Path) {
+    return {"エラー", ErrorPromptText(Path), {YesButton, NoButton, AllButton}};
+}
+
+void ExpectPrompts(const std::vector<SeenPrompt>& Seen, const std::vector<SeenPrompt>& Expected) {
+    std::string seen, expected;
+    for (const auto& p : Seen) seen += Describe(p) + "\n";
+    for (const auto& p : Expected) expected += Describe(p) + "\n";
+    EXPECT_EQ(seen, expected);
 }

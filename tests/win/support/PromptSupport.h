@@ -36,3 +36,10 @@ std::vector<SeenPrompt> WithAnswers(const std::vector<std::string>& Answers, con
 
 // Readable form of a prompt for failure messages.
 std::string Describe(const SeenPrompt& Prompt);
+
+// The importer's two prompts as they must look.
+SeenPrompt OverwritePrompt(const std::string& Name);
+SeenPrompt ErrorPrompt(const std::string& Path);
+
+// One failure listing both sequences when they differ.
+void ExpectPrompts(const std::vector<SeenPrompt>& Seen, const std::vector<SeenPrompt>& Expected);
