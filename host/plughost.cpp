@@ -3,6 +3,7 @@
 // exactly as the host does.
 //   plughost describe [--raw] PLUGIN.dll
 //   plughost run PLUGIN.dll STRING0 [STRING...]
+//   plughost [--gui [FAVORITES]] [--plugins DIR]   the host window
 #include <windows.h>
 
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "host/DescriptorText.h"
+#include "host/HostWindow.h"
 #include "host/PluginLibrary.h"
 
 namespace {
@@ -32,7 +34,8 @@ std::string ToUtf8(const std::string& Text) {
 void Print(const std::string& Text) { std::fwrite(Text.data(), 1, Text.size(), stdout); }
 
 int Usage() {
-    std::fputs("usage: plughost describe [--raw] PLUGIN.dll\n       plughost run PLUGIN.dll STRING0 [STRING...]\n",
+    std::fputs("usage: plughost describe [--raw] PLUGIN.dll\n       plughost run PLUGIN.dll STRING0 [STRING...]\n"
+               "       plughost [--gui [FAVORITES]] [--plugins DIR]\n",
                stderr);
     return 2;
 }
@@ -69,6 +72,40 @@ int Run(const std::string& Path, const std::vector<std::string>& Strings) {
     return 0;
 }
 
+// The folder plughost.exe is in: where the browser keeps its plug-ins too.
+std::string OwnFolder() {
+    char path[MAX_PATH] = "";
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string p(path, n);
+    std::size_t slash = p.rfind('\\');
+    return slash == std::string::npos ? "." : p.substr(0, slash);
+}
+
+int Gui(const std::vector<std::string>& Args) {
+    std::string plugins = OwnFolder(), favorites;
+    bool haveFavorites = false;
+    for (std::size_t i = 0; i < Args.size(); ++i) {
+        if (Args[i] == "--plugins" && i + 1 < Args.size()) {
+            plugins = Args[++i];
+        } else if (Args[i] == "--gui") {
+            if (i + 1 < Args.size() && Args[i + 1].compare(0, 2, "--") != 0) {
+                favorites = Args[++i];
+                haveFavorites = true;
+            }
+        } else {
+            return Usage();
+        }
+    }
+    if (!haveFavorites) favorites = ShellFavoritesFolder();
+    try {
+        HostWindow window(plugins, favorites);
+        window.Run();
+    } catch (const std::exception& e) {
+        return Fail(e.what());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,5 +121,6 @@ int main(int argc, char** argv) {
     if (args.size() >= 3 && args[0] == "run") {
         return Run(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     }
+    if (args.empty() || args[0] == "--gui" || args[0] == "--plugins") return Gui(args);
     return Usage();
 }
