@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "host/HostWindow.h"
+#include "support/ExportSupport.h"
 #include "support/GuiSupport.h"
 #include "support/ImportSupport.h"
 #include "support/TestSupport.h"
@@ -138,6 +139,24 @@ TEST(HostWindowGui, TheTextExporterWritesItsListAndOpensIt) {
         std::string list = ReadTextFile(opened[0]);
         EXPECT_NE(list.find("http://example.com/"), std::string::npos) << Escaped(list);
         EXPECT_NE(list.find("Example"), std::string::npos) << Escaped(list);
+    });
+}
+
+// A list file that cannot be written: the host is disabled while the error
+// box is up and comes back with the failure in its status line.
+TEST(HostWindowGui, AnExportersErrorBoxAndMinusOne) {
+    PluginFolder plugins;
+    TempFolder favorites("fav");
+    TempFolder temp("tmp");
+    TempPathOverride override(temp / "gone\\");
+    RunHost(plugins.Path(), favorites.Path(), [&](const HostParts& h) {
+        PostMenuCommand(h.Window, 0, 1);
+        HWND box = WaitForWindow("一覧出力", 20000, "#32770");
+        ASSERT_NE(box, nullptr);
+        EXPECT_FALSE(::IsWindowEnabled(h.Window));
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitForStatus(h.Status, "Quimsby.dll の結果: -1")) << Escaped(WindowText(h.Status));
+        EXPECT_TRUE(::IsWindowEnabled(h.Window));
     });
 }
 
