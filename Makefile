@@ -27,3 +27,8 @@ demo: bootstrap win64
 
 clean:
 	rm -rf build
+
+# Each fuzz target for FUZZ_SECONDS (default 60); fails on any finding.
+.PHONY: fuzz
+fuzz:
+	@FUZZ_SECONDS=$(or $(FUZZ_SECONDS),60) tools/fuzz
