@@ -88,7 +88,7 @@ void TTransToURL::FileNameListChange(TObject*) {
         std::string text;
         if (!PreviewContentOf(ReadFileBytes(path), text))
             throw PlatformError("Preview", path, ERROR_INVALID_DATA, "");
-        PreviewText->SetText(text);
+        if (PreviewText->BeginText(text)) ::SetTimer(Handle(), PreviewTimer, USER_TIMER_MINIMUM, nullptr);
     } catch (...) {
         PreviewText->SetText(Unreadable);
     }
@@ -103,6 +103,12 @@ void TTransToURL::DragDropFile1FileDrop(TObject*, TStringList& DropFileName) {
     else FileNameList->SetFileName(path);
 }
 
+void TTransToURL::WndProc(TMessage& Message) {
+    if (Message.Msg != WM_TIMER || Message.WParam != PreviewTimer) return TForm::WndProc(Message);
+    // One part per tick; a new file or a conversion may have taken the rest already.
+    if (!PreviewText->AppendPart()) ::KillTimer(Handle(), PreviewTimer);
+}
+
 void TTransToURL::T1Click(TObject*) {
     Strat->SetEnabled(PreviewText->HasLines());
     OutPut->SetEnabled(FResultForm && FResultForm->SuccessList->HasLines());
@@ -113,6 +119,7 @@ void TTransToURL::StartTransClick(TObject*) {
     FResultForm->SuccessList->Clear();
     FResultForm->FailList->Clear();
     if (!PreviewText->HasLines()) return;
+    PreviewText->FinishText();  // the conversion takes the whole file
     TStringList preview, success, fail;
     PreviewText->GetLines(preview);
     ConvertLines(preview, success, fail);

@@ -46,7 +46,15 @@ public:
     const std::string& DestFolder() const { return FDestFolder; }
     bool OutputDone() const { return FOutputDone; }
 
+protected:
+    void WndProc(TMessage& Message) override;
+
 private:
+    // Ticks while the preview has parts to add. A timer, not a posted
+    // message: WM_TIMER comes only when no input waits, so keys and clicks
+    // go first and the window answers between parts.
+    static constexpr UINT_PTR PreviewTimer = 1;
+
     TTransResultForm* FResultForm = nullptr;  // owned by this form once made
     std::string FDestFolder;
     bool FOutputDone = false;

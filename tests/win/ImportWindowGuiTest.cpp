@@ -169,6 +169,27 @@ TEST(ImportWindowGui, DropsPreviewTheFirstFileWhateverTheFilter) {
         PostDropFiles(import, {files / "large.txt"});
         EXPECT_TRUE(WaitUntil([&] { return WindowText(c.Preview).size() == large.size(); }, 60000));
         EXPECT_TRUE(WindowText(c.Preview) == large);
+
+        // The preview fills in parts; a new drop meanwhile replaces the rest
+        // instead of mixing with it, and a conversion meanwhile takes the whole file.
+        PostDropFiles(import, {files / "large.txt"});
+        PostDropFiles(import, {files / "data.dat"});
+        EXPECT_TRUE(WaitForText(c.Preview, "ダット\r\n"));
+        ::Sleep(1000);
+        EXPECT_EQ(WindowText(c.Preview), "ダット\r\n");
+        PostDropFiles(import, {files / "large.txt"});
+        SendCtrlKey(import, 'S');
+        HWND result = WaitForWindow("変換結果", 60000);
+        ASSERT_NE(result, nullptr);
+        HWND successList = ChildrenOfClass(result, "Edit").at(1);
+        std::size_t lines = 0;
+        for (std::size_t at = 0; (at = large.find('\n', at)) != std::string::npos; ++at) ++lines;
+        EXPECT_TRUE(WaitUntil([&] {
+            std::string got = WindowText(successList);
+            std::size_t n = got.empty() ? 0 : 1;
+            for (std::size_t at = 0; (at = got.find('\n', at)) != std::string::npos; ++at) ++n;
+            return n == lines;
+        }, 60000));
         ::PostMessageA(import, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(run.Result, -1);
