@@ -27,6 +27,16 @@ std::string TextOf(HWND Window) {
     return text;
 }
 
+int TextWidth(HWND Window, const std::string& Text) {
+    HDC dc = ::GetDC(Window);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(Window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, Text.data(), static_cast<int>(Text.size()), &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(Window, dc);
+    return size.cx;
+}
+
 HostedPlugin LoadOne(const std::string& Folder, const std::string& File) {
     HostedPlugin p;
     p.File = File;
@@ -113,14 +123,18 @@ void HostWindow::CreateControls() {
     };
     FFolderEdit = make(WS_EX_CLIENTEDGE, "EDIT", FFavorites.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, FolderEditId);
     FBrowse = make(0, "BUTTON", "参照(&B)...", WS_TABSTOP | BS_PUSHBUTTON, BrowseButtonId);
-    FList = make(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, PluginListId);
+    FList = make(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, PluginListId);
     FStatusBar = make(0, STATUSCLASSNAMEA, "", SBARS_SIZEGRIP, StatusId);
+    int widest = 0;
     for (const HostedPlugin& p : FPlugins) {
         std::string line = p.File + ": " +
                            (p.Problem.empty() ? p.Descriptor.MenuCaption + " - " + p.Descriptor.PluginName
                                               : "使用不可 - " + p.Problem);
         ::SendMessageA(FList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+        widest = std::max(widest, TextWidth(FList, line));
     }
+    // Reasons are long: the list scrolls sideways rather than cut them off.
+    ::SendMessageA(FList, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
 }
 
 void HostWindow::Layout() {

@@ -107,15 +107,20 @@ TEST(HostWindowGui, OffersThePluginsUnderTheirOwnCaptionsAndListsTheMisfits) {
         EXPECT_EQ(WindowText(h.Status), "5 個のプラグイン");
         SendAltKey(h.Window, 'P');
         SendKey(nullptr, VK_DOWN);
+        std::vector<std::string> descriptions;
+        for (const char* name : Plugins) {
+            PluginLibrary own(BinDir() + name);
+            descriptions.push_back(DecodeDescriptor(own.Describe()).Description);
+        }
+        // The highlight moves before its WM_MENUSELECT arrives: wait for the two to agree.
         int lit = -1;
-        EXPECT_TRUE(WaitUntil([&] {
+        bool agree = WaitUntil([&] {
+            lit = -1;
             for (int i = 0; i < 5; ++i)
                 if (::GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) lit = i;
-            return lit >= 0 && WindowText(h.Status) != "5 個のプラグイン";
-        }, 5000));
-        ASSERT_GE(lit, 0);
-        PluginLibrary own(BinDir() + Plugins[lit]);
-        EXPECT_EQ(Escaped(WindowText(h.Status)), Escaped(DecodeDescriptor(own.Describe()).Description));
+            return lit >= 0 && WindowText(h.Status) == descriptions[static_cast<std::size_t>(lit)];
+        }, 5000);
+        EXPECT_TRUE(agree) << "highlighted " << lit << ", status " << Escaped(WindowText(h.Status));
         SendKey(nullptr, VK_ESCAPE);
         SendKey(nullptr, VK_ESCAPE);
         EXPECT_TRUE(WaitForStatus(h.Status, "5 個のプラグイン", 5000)) << Escaped(WindowText(h.Status));
