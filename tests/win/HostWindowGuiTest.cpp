@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 
@@ -121,6 +122,10 @@ TEST(HostWindowGui, OffersThePluginsUnderTheirOwnCaptionsAndListsTheMisfits) {
             return lit >= 0 && WindowText(h.Status) == descriptions[static_cast<std::size_t>(lit)];
         }, 5000);
         EXPECT_TRUE(agree) << "highlighted " << lit << ", status " << Escaped(WindowText(h.Status));
+        // The picture for the user's guide, when tools/screenshot-host asks for it.
+        if (const char* folder = std::getenv("PLUGTEST_SCREENSHOTS")) {
+            EXPECT_TRUE(SaveWindowBitmap(h.Window, std::string(folder) + "\\host-window.bmp"));
+        }
         SendKey(nullptr, VK_ESCAPE);
         SendKey(nullptr, VK_ESCAPE);
         EXPECT_TRUE(WaitForStatus(h.Status, "5 個のプラグイン", 5000)) << Escaped(WindowText(h.Status));
