@@ -29,6 +29,10 @@ clean:
 	rm -rf build
 
 # Each fuzz target for FUZZ_SECONDS (default 60); fails on any finding.
-.PHONY: fuzz
+.PHONY: fuzz bench
 fuzz:
 	@FUZZ_SECONDS=$(or $(FUZZ_SECONDS),60) tools/fuzz
+
+# Every benchmark of bench/ (native and under wine) as one table for the README.
+bench:
+	@tools/bench
