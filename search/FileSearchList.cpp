@@ -1,5 +1,6 @@
 #include "search/FileSearchList.h"
 
+#include "platform/AnsiText.h"
 #include "platform/FilePath.h"
 #include "platform/FindFile.h"
 #include "search/MatchesLiblary.h"
@@ -104,7 +105,10 @@ TSearchFileList::TSearchFileList(TComponent* AOwner) : TComponent(AOwner) {}
 
 void TSearchFileList::SetDirectory(const std::string& Value) { FDirectory = WithSeparator(Value); }
 
-void TSearchFileList::SetFileName(const std::string& Value) { FFileName = Value.empty() ? "*.*" : Value; }
+void TSearchFileList::SetFileName(const std::string& Value) {
+    FFileName = Value.empty() ? "*.*" : Value;
+    FLowerFileName = AnsiLowerCase(FFileName);
+}
 
 void TSearchFileList::DoFileFind(const std::string& FileName, const TSearchRec& FileRec, void* /*Data*/,
                                  bool& AddList, bool& DoCancel) {
@@ -125,13 +129,13 @@ void TSearchFileList::Collect(const std::string& FileName, const TSearchRec& Fil
 
 void TSearchFileList::FilterEntry(const std::string& FileName, const TSearchRec& FileRec, void* /*Data*/,
                                   bool& DoCancel) {
-    if (FitsMasks(FileRec, FFileName)) Collect(FileName, FileRec, DoCancel);
+    if (FitsMasks(FileRec, FLowerFileName)) Collect(FileName, FileRec, DoCancel);
 }
 
 // Folders are reported without a name test; files are tested as above.
 void TSearchFileList::FilterFileEntry(const std::string& FileName, const TSearchRec& FileRec, void* /*Data*/,
                                       bool& DoCancel) {
-    if (IsFolder(FileRec) || FitsMasks(FileRec, FFileName))
+    if (IsFolder(FileRec) || FitsMasks(FileRec, FLowerFileName))
         Collect(FileName, FileRec, DoCancel);
 }
 

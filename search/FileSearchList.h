@@ -89,6 +89,7 @@ private:
 
     std::string FDirectory;
     std::string FFileName = "*.*";
+    std::string FLowerFileName = "*.*";  // FFileName lower-cased once, as the matcher would for every entry
     std::unique_ptr<TStringList> FFoundList;
     int FFoundCount = 0;
     void* FSearchData = nullptr;

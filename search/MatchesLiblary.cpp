@@ -60,14 +60,16 @@ bool HasAsciiUpper(std::string_view S) {
 }  // namespace
 
 bool MatchesMaskList(std::string_view Name, std::string_view Masks, bool LowerName) {
-    const std::string masks = AnsiLowerCase(Masks);
     // Lower-casing changes nothing without an A-Z byte; most names have none,
-    // and this runs for every entry of a search.
-    const bool lower = LowerName && HasAsciiUpper(Name);
-    const std::string lowered = lower ? AnsiLowerCase(Name) : std::string();
-    const std::string_view name = lower ? std::string_view(lowered) : Name;
+    // a mask list lowered once by the caller has none, and this runs for
+    // every entry of a search.
+    const bool lowerMasks = HasAsciiUpper(Masks);
+    const std::string masks = lowerMasks ? AnsiLowerCase(Masks) : std::string();
+    const bool lowerName = LowerName && HasAsciiUpper(Name);
+    const std::string lowered = lowerName ? AnsiLowerCase(Name) : std::string();
+    const std::string_view name = lowerName ? std::string_view(lowered) : Name;
 
-    std::string_view list = masks;
+    std::string_view list = lowerMasks ? std::string_view(masks) : Masks;
     while (!list.empty()) {
         std::size_t start = list.find_first_not_of(';');
         if (start == std::string_view::npos) break;
