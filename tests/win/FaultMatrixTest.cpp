@@ -56,18 +56,7 @@ std::string Garbage(std::size_t Size) {
     return bytes;
 }
 
-class FaultMatrix : public ::testing::Test {
-protected:
-    FaultMatrix() : FOverride(FTemp.Path()) { RequireCodePage932(); }
-
-    std::string Root() const { return FFavorites / "Favorites\\"; }
-    std::string ListFile() const { return FTemp / "Favorites.txt"; }
-
-    RecorderLog FRecorder;
-    TempFolder FFavorites{"fav"};
-    TempFolder FTemp{"tmp"};
-    TempPathOverride FOverride;
-};
+using FaultMatrix = ExportFixture;
 
 TEST_F(FaultMatrix, BadShortcutsStillGiveOneLineEachAndChangeNothing) {
     static const char nulBytes[] = "[InternetShortcut]\r\nURL=http://nul/\0tail\r\n\0\0[Log]\0\r\n";

@@ -43,20 +43,7 @@ const Mode kModes[] = {
                           ",Novel,http://novel/,,2005/06/07 08:09:10,\r\n"},
 };
 
-// A private temporary folder, a favourites folder named Favorites in another
-// one, and the recorder log.
-class ListExport : public ::testing::Test {
-protected:
-    ListExport() : FOverride(FTemp.Path()) { RequireCodePage932(); }
-
-    std::string Root() const { return FFavorites / "Favorites\\"; }
-    std::string ListFile() const { return FTemp / "Favorites.txt"; }
-
-    RecorderLog FRecorder;
-    TempFolder FFavorites{"fav"};
-    TempFolder FTemp{"tmp"};
-    TempPathOverride FOverride;
-};
+using ListExport = ExportFixture;
 
 TEST_F(ListExport, WorkedExampleInEveryMode) {
     WriteFavorites(Root(), {{"Books\\Novel.URL", kNovel}, {"Zoo.URL", kZoo}});

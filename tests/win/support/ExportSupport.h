@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
 // Sets a file's last-write time to a local date and time (the inverse of the
 // conversion FileAge makes, with the same bias).
 bool SetLocalWriteTime(const std::string& Path, WORD Year, WORD Month, WORD Day, WORD Hour, WORD Minute,
@@ -34,6 +38,21 @@ public:
 private:
     std::string FOldTmp, FOldTemp;
     bool FHadTmp, FHadTemp;
+};
+
+// A private temporary folder, a favourites folder named Favorites in another
+// one, and the recorder log: what every exporter test runs in.
+class ExportFixture : public ::testing::Test {
+protected:
+    ExportFixture() : FOverride(FTemp.Path()) { RequireCodePage932(); }
+
+    std::string Root() const { return FFavorites / "Favorites\\"; }
+    std::string ListFile() const { return FTemp / "Favorites.txt"; }
+
+    RecorderLog FRecorder;
+    TempFolder FFavorites{"fav"};
+    TempFolder FTemp{"tmp"};
+    TempPathOverride FOverride;
 };
 
 // Loads Plugin.dll from BinDir() by its ordinals and calls ExecutePlugin

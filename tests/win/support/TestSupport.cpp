@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "../../native/Hex.h"
 #include "platform/FileIO.h"
 
 void RequireCodePage932() {
@@ -92,19 +93,7 @@ std::vector<std::string> RecorderLog::Lines(std::size_t Expected, DWORD TimeoutM
     }
 }
 
-std::string Escaped(const std::string& Bytes) {
-    std::string out;
-    for (unsigned char c : Bytes) {
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02x", c);
-            out += buf;
-        }
-    }
-    return out;
-}
+std::string Escaped(const std::string& Bytes) { return Hex(Bytes); }
 
 std::string ReadProcessOutput(const std::string& CommandLine, DWORD* ExitCode) {
     SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
