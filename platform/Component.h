@@ -1,5 +1,6 @@
-// The root classes the subsystems derive from: TObject, and TComponent with
-// an owner that releases what it owns when it goes.
+// The root classes the subsystems derive from: TObject, and TComponent, which
+// knows its owner. Lifetimes are held by the owner's members (unique_ptr),
+// not by a registry of owned components.
 #pragma once
 #include <memory>
 #include <vector>

@@ -7,6 +7,7 @@
 
 #include "../../native/Hex.h"
 #include "platform/FileIO.h"
+#include "platform/FilePath.h"
 
 void RequireCodePage932() {
     if (::GetACP() != 932) {
@@ -41,7 +42,7 @@ TempFolder::~TempFolder() { RemoveTree(FPath); }
 
 void RemoveTree(const std::string& Path) {
     std::string dir = Path;
-    if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+    if (IsPathDelimiter(dir, dir.size())) dir.pop_back();  // ソ ends in 0x5C too
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA((dir + "\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
