@@ -8,9 +8,6 @@ all: build
 bootstrap:
 	@tools/bootstrap
 
-build/%/build.ninja: CMakePresets.json
-	@cmake --preset $* >/dev/null
-
 native win32 win64: bootstrap
 	@cmake --preset $@ >/dev/null
 	@cmake --build --preset $@
