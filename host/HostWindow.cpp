@@ -5,19 +5,13 @@
 
 #include <algorithm>
 
-#include "platform/AnsiText.h"
+#include "platform/FilePath.h"
 #include "platform/FileIO.h"
 
 const char* const HostWindow::Caption = "plughost";
 const char* const HostWindow::ClassName = "PlugHost.HostWindow";
 
 namespace {
-
-std::string WithBackslash(const std::string& Folder) {
-    // A trailing 0x5C may be the second byte of a character; only a real one counts.
-    if (!Folder.empty() && Folder.back() == '\\' && !IsTrailByteAt(Folder, Folder.size() - 1)) return Folder;
-    return Folder + "\\";
-}
 
 std::string TextOf(HWND Window) {
     int length = ::GetWindowTextLengthA(Window);
@@ -53,7 +47,7 @@ HostedPlugin LoadOne(const std::string& Folder, const std::string& File) {
 }  // namespace
 
 std::vector<HostedPlugin> LoadPluginFolder(const std::string& Folder) {
-    const std::string folder = WithBackslash(Folder);
+    const std::string folder = IncludeTrailingBackslash(Folder);
     std::vector<std::string> files;
     WIN32_FIND_DATAA data;
     FindHandle find(::FindFirstFileA((folder + "*.dll").c_str(), &data));

@@ -25,11 +25,6 @@ std::vector<std::string> ListNames(const std::string& Folder, const std::string&
     return names;
 }
 
-std::string WithBackslash(std::string Folder) {
-    if (!Folder.empty() && !IsPathDelimiter(Folder, Folder.size())) Folder += '\\';
-    return Folder;
-}
-
 char DriveOf(const std::string& Folder) {
     if (Folder.size() < 2 || Folder[1] != ':') return 0;
     char c = Folder[0];
@@ -97,7 +92,7 @@ TDirectoryListBox::TDirectoryListBox(TForm* Parent, int Left, int Top, int Width
 }
 
 void TDirectoryListBox::SetDirectory(const std::string& Folder) {
-    std::string folder = WithBackslash(Folder);
+    std::string folder = IncludeTrailingBackslash(Folder);
     if (!DirectoryExists(folder)) throw PlatformError("SetDirectory", folder, ERROR_PATH_NOT_FOUND,
                                                       SystemErrorText(ERROR_PATH_NOT_FOUND));
     FDirectory = folder;
@@ -120,11 +115,11 @@ void TDirectoryListBox::SetDirectory(const std::string& Folder) {
 
 void TDirectoryListBox::SetDrive(char Drive) {
     // "x:" names the drive's current folder.
-    std::string spec = std::string(1, Drive) + ":";
+    std::string drive = std::string(1, Drive) + ":";
     std::string full(MAX_PATH, '\0');
-    DWORD n = ::GetFullPathNameA(spec.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
+    DWORD n = ::GetFullPathNameA(drive.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
     full.resize(n > 0 && n < MAX_PATH ? n : 0);
-    if (full.empty() || !DirectoryExists(WithBackslash(full))) full = spec + "\\";
+    if (full.empty() || !DirectoryExists(IncludeTrailingBackslash(full))) full = drive + "\\";
     SetDirectory(full);
 }
 
@@ -152,7 +147,7 @@ TFileListBox::TFileListBox(TForm* Parent, int Left, int Top, int Width, int Heig
 }
 
 void TFileListBox::SetDirectory(const std::string& Folder) {
-    FDirectory = WithBackslash(Folder);
+    FDirectory = IncludeTrailingBackslash(Folder);
     Reload();
 }
 

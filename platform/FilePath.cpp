@@ -20,6 +20,12 @@ bool IsPathDelimiter(std::string_view Path, std::size_t Index) {
     return Path[Index - 1] == '\\' && !IsTrailByteAt(Path, Index - 1);
 }
 
+std::string IncludeTrailingBackslash(std::string_view Path) {
+    std::string out(Path);
+    if (!out.empty() && !IsPathDelimiter(out, out.size())) out += '\\';
+    return out;
+}
+
 std::string ExtractFilePath(std::string_view Path) {
     return std::string(Path.substr(0, NameStart(Path)));
 }

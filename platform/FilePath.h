@@ -8,6 +8,9 @@
 // True when the byte at 1-based Index is a single-byte "\".
 bool IsPathDelimiter(std::string_view Path, std::size_t Index);
 
+// Path followed by "\" unless it already ends in one; the empty string stays empty.
+std::string IncludeTrailingBackslash(std::string_view Path);
+
 // The path up to and including its last "\" or ":" (empty when it has none).
 std::string ExtractFilePath(std::string_view Path);
 
